@@ -1,0 +1,206 @@
+#include "ui/main.h"
+
+#include "editing/workflow.h"
+#include "ui/app_identity.h"
+#include "ui/handler_runner.h"
+#include "ui/line_list_box.h"
+#include "ui/push_button.h"
+#include "ui/radio_button.h"
+#include "ui/scale.h"
+#include "ui/window_font.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace brimvale::ui {
+
+namespace {
+
+// Labels size themselves to their text and are one text line high.
+QLabel* makeLabel(const QString& text, QWidget* parent, const Scale& scale, int left, int top, const QString& name,
+                  const QFont* ownFont = nullptr)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    if (ownFont)
+        label->setFont(*ownFont);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setGeometry(scale(left), scale(top), QFontMetrics(label->font()).horizontalAdvance(text), scale(13));
+    return label;
+}
+
+} // namespace
+
+TForm1::TForm1(HandlerRunner& runner, const QFont& font)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                  | Qt::MSWindowsFixedSizeDialogHint),
+      runner_(runner)
+{
+    lines_.fill();
+
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(applicationTitle());
+    setFont(font);
+    const Scale scale = Scale::forFont(font);
+    setFixedSize(scale(652), scale(435));
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(0, 0, width(), height());
+    PageControl1->setTabPosition(QTabWidget::North);
+    PageControl1->setUsesScrollButtons(false);
+
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Конфиг"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("О программе"));
+
+    // Tab "Конфиг".
+    Label1 = makeLabel(QStringLiteral("Файл конфигурации:"), TabSheet1, scale, 8, 8, QStringLiteral("Label1"));
+
+    ListBox1 = new LineListBox(lines_, scale(13), TabSheet1);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(scale.rect(8, 32, 633, 305));
+
+    Button1 = new PushButton(QStringLiteral("Создать Конфиг"), TabSheet1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(scale.rect(160, 344, 129, 25));
+
+    Button3 = new PushButton(QStringLiteral("Выход"), TabSheet1);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(scale.rect(160, 376, 129, 25));
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Версия бота:"), TabSheet1);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(scale.rect(8, 344, 145, 57));
+
+    RadioButton1 = new RadioButton(QStringLiteral("EggDrop 1.6.17"), GroupBox1);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton1->setGeometry(scale.rect(8, 16, 113, 17));
+    RadioButton2 = new RadioButton(QStringLiteral("WinDrop 1.6.17"), GroupBox1);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2->setGeometry(scale.rect(8, 32, 113, 17));
+    // Checked before anything listens, so that no handler runs at start and
+    // line 94 keeps the template's text.
+    RadioButton1->setChecked(true);
+
+    // Tab "О программе": texts only, nothing takes the focus.
+    GroupBox2 = new QGroupBox(TabSheet2);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(scale.rect(8, 8, 433, 177));
+    GroupBox2->setFocusPolicy(Qt::NoFocus);
+    Label8 = makeLabel(QStringLiteral("Название: Brimvale"), GroupBox2, scale, 8, 24, QStringLiteral("Label8"));
+    Label9 = makeLabel(QStringLiteral("Версия: 1.0.0.0"), GroupBox2, scale, 8, 40, QStringLiteral("Label9"));
+    Label10 = makeLabel(QStringLiteral("Авторские права: © 2026 разработчики Brimvale"), GroupBox2, scale, 8, 56,
+                        QStringLiteral("Label10"));
+    Label11 = makeLabel(
+        QStringLiteral("Описание: Генератор файлов конфигурации для ботов Eggdrop/WinDrop 1.6.17"), GroupBox2,
+        scale, 8, 72, QStringLiteral("Label11"));
+    Label13 = makeLabel(QStringLiteral("Наши контакты:"), GroupBox2, scale, 8, 112, QStringLiteral("Label13"));
+    Label14 = makeLabel(QStringLiteral("Сайт: "), GroupBox2, scale, 16, 128, QStringLiteral("Label14"));
+    const QFont bold = boldFont(font);
+    Label15 = makeLabel(QStringLiteral("brimvale.example.org"), GroupBox2, scale, 56, 128, QStringLiteral("Label15"),
+                        &bold);
+    Label16 = makeLabel(QStringLiteral("Почта:"), GroupBox2, scale, 16, 144, QStringLiteral("Label16"));
+    Label17 = makeLabel(QStringLiteral("brimvale@example.com"), GroupBox2, scale, 56, 144, QStringLiteral("Label17"),
+                        &bold);
+
+    PageControl1->setCurrentWidget(TabSheet1);
+
+    // Tab cycle: tab strip, ListBox1, Button1, Button3, the checked radio
+    // button, and round again. Everything else here takes no focus.
+    QWidget* tabStrip = PageControl1->tabBar();
+    setTabOrder(tabStrip, ListBox1);
+    setTabOrder(ListBox1, Button1);
+    setTabOrder(Button1, Button3);
+    setTabOrder(Button3, RadioButton1);
+    setTabOrder(RadioButton1, RadioButton2);
+
+    connect(ListBox1, &LineListBox::doubleClick, this, &TForm1::ListBox1DblClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    // A radio button's handler runs only as it turns from unchecked to
+    // checked: a click on the checked one toggles nothing.
+    connect(RadioButton1, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked)
+            RadioButton1Click();
+    });
+    connect(RadioButton2, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (checked)
+            RadioButton2Click();
+    });
+}
+
+TForm1::~TForm1() = default;
+
+int TForm1::selectedLineIndex() const
+{
+    return ListBox1->selectedIndex();
+}
+
+void TForm1::dialogClosed()
+{
+    activateWindow();
+    FormActivate();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // The first activation of the window starts the workflow in single-line
+    // mode; later activations matter only after the dialog, which reports
+    // its closing itself (dialogClosed), so that a stray activation from the
+    // desktop while the dialog is up cannot change the mode under it.
+    if (event->type() == QEvent::WindowActivate && firstActivationPending_) {
+        firstActivationPending_ = false;
+        FormActivate();
+    }
+    return QWidget::event(event);
+}
+
+template <typename Handler>
+void TForm1::dispatch(Handler handler)
+{
+    if (!handlers_)
+        return;
+    runner_.run([this, handler] { (handlers_->*handler)(); });
+}
+
+void TForm1::Button1Click()
+{
+    dispatch(&editing::MainWindowHandlers::Button1Click);
+}
+
+void TForm1::ListBox1DblClick()
+{
+    dispatch(&editing::MainWindowHandlers::ListBox1DblClick);
+}
+
+void TForm1::Button3Click()
+{
+    dispatch(&editing::MainWindowHandlers::Button3Click);
+}
+
+void TForm1::FormActivate()
+{
+    dispatch(&editing::MainWindowHandlers::FormActivate);
+}
+
+void TForm1::RadioButton1Click()
+{
+    dispatch(&editing::MainWindowHandlers::RadioButton1Click);
+}
+
+void TForm1::RadioButton2Click()
+{
+    dispatch(&editing::MainWindowHandlers::RadioButton2Click);
+}
+
+} // namespace brimvale::ui
