@@ -130,7 +130,8 @@ void TForm2::dispatch(Handler handler)
 {
     if (!handlers_)
         return;
-    runner_.run([this, handler] { (handlers_->*handler)(); });
+    editing::DialogHandlers* handlers = handlers_;
+    runner_.run([handlers, handler] { (handlers->*handler)(); });
 }
 
 void TForm2::FormActivate()

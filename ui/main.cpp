@@ -170,7 +170,8 @@ void TForm1::dispatch(Handler handler)
 {
     if (!handlers_)
         return;
-    runner_.run([this, handler] { (handlers_->*handler)(); });
+    editing::MainWindowHandlers* handlers = handlers_;
+    runner_.run([handlers, handler] { (handlers->*handler)(); });
 }
 
 void TForm1::Button1Click()
