@@ -110,8 +110,14 @@ int initialise()
 {
     // One scratch directory for the whole run: the output file is always
     // written relative to the working directory.
-    char dir[] = "/tmp/brimvale-fuzz-XXXXXX";
-    if (!::mkdtemp(dir) || ::chdir(dir) != 0)
+    // Kept in memory where possible: the flush to disk would otherwise
+    // dominate every write and starve the search.
+    char inMemory[] = "/dev/shm/brimvale-fuzz-XXXXXX";
+    char onDisk[] = "/tmp/brimvale-fuzz-XXXXXX";
+    const char* dir = ::mkdtemp(inMemory);
+    if (!dir)
+        dir = ::mkdtemp(onDisk);
+    if (!dir || ::chdir(dir) != 0)
         std::abort();
     return 0;
 }
@@ -123,9 +129,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const int initialised = initialise();
     (void)initialised;
 
+    static const ConfigLines filled = [] {
+        ConfigLines prototype;
+        prototype.fill();
+        return prototype;
+    }();
+
     FuzzedDataProvider input(data, size);
-    ConfigLines lines;
-    lines.fill();
+    ConfigLines lines = filled;
     FakeView view;
     editing::Workflow workflow(lines, view);
     bool dialogShown = false;
