@@ -321,6 +321,10 @@ TEST_F(DialogTextTest, PastingSeveralLinesKeepsTheFirstOnly)
 
     click(dialog.Button1);
     EXPECT_EQ(line(50), "aXbc");
+
+    // Whatever way text arrives, the field keeps no line break.
+    dialog.Edit1->setText(QStringLiteral("kept\rdropped"));
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("kept"));
 }
 
 TEST_F(DialogTextTest, TheFieldHoldsTextOfAnyLength)
