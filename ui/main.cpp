@@ -139,7 +139,12 @@ TForm1::TForm1(HandlerRunner& runner, const QFont& font)
     });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The list's model listens to lines_, which as a member dies before
+    // QWidget's destructor would delete the children; the controls go first.
+    delete PageControl1;
+}
 
 int TForm1::selectedLineIndex() const
 {
