@@ -2,7 +2,9 @@
 
 #include "ui/config_lines_model.h"
 
+#include <QEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 
 namespace brimvale::ui {
@@ -41,6 +43,7 @@ LineListBox::LineListBox(ConfigLines& lines, int rowHeight, QWidget* parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setDragEnabled(false);
     setAcceptDrops(false);
+    model_->setRowWidth(font(), width());
 }
 
 int LineListBox::selectedIndex() const
@@ -55,6 +58,22 @@ void LineListBox::mouseDoubleClickEvent(QMouseEvent* event)
     QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit doubleClick();
+}
+
+// The model hands out only as much of a long line as the rows can show, so
+// it has to know how wide they are and in which font. The list's own width
+// is a little more than a row's, which errs on the side of showing more.
+void LineListBox::resizeEvent(QResizeEvent* event)
+{
+    QListView::resizeEvent(event);
+    model_->setRowWidth(font(), width());
+}
+
+void LineListBox::changeEvent(QEvent* event)
+{
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        model_->setRowWidth(font(), width());
 }
 
 } // namespace brimvale::ui

@@ -15,12 +15,18 @@
 #include "ui/text_codec.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
+#include <cstddef>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace brimvale::uitest {
@@ -132,6 +138,64 @@ TEST_F(ListBoxTest, RowsAreOneTextLineHighAndLongLinesAreCutNotScrolled)
     // The row is as wide as the list's visible area, not as its text.
     EXPECT_LE(list->visualRect(list->model()->index(0, 0)).width(), list->viewport()->width());
 }
+
+// A pasted line of a megabyte: its row shows the line's own beginning,
+// enough of it to run past the row's right edge, and paints pixel for pixel
+// as the whole line would. Narrow glyphs make the most characters fit in a
+// row; characters that take no room must not count towards filling it.
+struct LongLineCase {
+    const char* name;
+    QString pattern;
+};
+
+void PrintTo(const LongLineCase& longLine, std::ostream* out)
+{
+    *out << longLine.name;
+}
+
+class LongLineTest : public ProgramTest, public ::testing::WithParamInterface<LongLineCase> {};
+
+TEST_P(LongLineTest, RowShowsTheBeginningExactlyAndPaintsAsTheWholeLine)
+{
+    ui::LineListBox* list = form1().ListBox1;
+    ui::ConfigLinesModel* model = list->linesModel();
+    constexpr int row = 300;
+    const std::string pattern = cp1251(GetParam().pattern);
+    std::string huge;
+    while (huge.size() < (std::size_t{1} << 20))
+        huge += pattern;
+    form1().lines().replace(row, huge);
+    const QModelIndex index = model->index(row, 0);
+    list->setCurrentIndex(index);
+    list->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    QCoreApplication::processEvents();
+
+    const QString shown = index.data().toString();
+    EXPECT_LT(shown.size(), 20000);
+    EXPECT_EQ(shown, ui::fromCp1251(huge.substr(0, static_cast<std::size_t>(shown.size()))));
+    EXPECT_GT(QFontMetrics(list->font()).horizontalAdvance(shown), list->viewport()->width());
+    const QImage cut = list->viewport()->grab(list->visualRect(index)).toImage();
+
+    // The same row drawn from the line's first 20,000 characters, every one
+    // of them handed to the list: nothing may differ.
+    model->setRowWidth(list->font(), 0);
+    form1().lines().replace(row, huge.substr(0, 20000));
+    ASSERT_EQ(index.data().toString().size(), 20000);
+    const QImage whole = list->viewport()->grab(list->visualRect(index)).toImage();
+    EXPECT_EQ(cut, whole);
+
+    // A wider list shows more of the line again.
+    form1().lines().replace(row, huge);
+    list->resize(list->width() * 3, list->height());
+    EXPECT_GT(QFontMetrics(list->font()).horizontalAdvance(index.data().toString()), list->viewport()->width());
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, LongLineTest,
+                         ::testing::Values(LongLineCase{"NarrowGlyphs", QStringLiteral("il.|'!:;,")},
+                                           LongLineCase{"RussianAndAscii", QStringLiteral(" set nick \"Бримвейл\" ж—№ ")},
+                                           LongLineCase{"InvisibleFirst", QString(100, QChar(0x00AD))
+                                                                              + QStringLiteral("видно il")}),
+                         [](const ::testing::TestParamInfo<LongLineCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ListBoxTest, ReplacingALineKeepsTheSelectionAndTheScrollPosition)
 {
