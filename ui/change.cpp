@@ -125,28 +125,19 @@ void TForm2::closeEvent(QCloseEvent* event)
     requestClose();
 }
 
-template <typename Handler>
-void TForm2::dispatch(Handler handler)
-{
-    if (!handlers_)
-        return;
-    editing::DialogHandlers* handlers = handlers_;
-    runner_.run([handlers, handler] { (handlers->*handler)(); });
-}
-
 void TForm2::FormActivate()
 {
-    dispatch(&editing::DialogHandlers::FormActivate);
+    runner_.runMember(handlers_, &editing::DialogHandlers::FormActivate);
 }
 
 void TForm2::Button1Click()
 {
-    dispatch(&editing::DialogHandlers::Button1Click);
+    runner_.runMember(handlers_, &editing::DialogHandlers::Button1Click);
 }
 
 void TForm2::Button2Click()
 {
-    dispatch(&editing::DialogHandlers::Button2Click);
+    runner_.runMember(handlers_, &editing::DialogHandlers::Button2Click);
 }
 
 } // namespace brimvale::ui

@@ -59,8 +59,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    template <typename Handler>
-    void dispatch(Handler handler);
     void closeNow();
 
     HandlerRunner& runner_;

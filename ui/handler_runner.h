@@ -20,6 +20,15 @@ class HandlerRunner {
 public:
     void run(const std::function<void()>& handler) noexcept;
 
+    // Runs one member handler of a window's handler object; nothing runs
+    // while the window has no handlers attached yet.
+    template <typename Handlers>
+    void runMember(Handlers* handlers, void (Handlers::*handler)()) noexcept
+    {
+        if (handlers)
+            run([handlers, handler] { (handlers->*handler)(); });
+    }
+
     // Runs `action` when no handler is running any more: at once when none is.
     void defer(std::function<void()> action);
 

@@ -170,43 +170,34 @@ bool TForm1::event(QEvent* event)
     return QWidget::event(event);
 }
 
-template <typename Handler>
-void TForm1::dispatch(Handler handler)
-{
-    if (!handlers_)
-        return;
-    editing::MainWindowHandlers* handlers = handlers_;
-    runner_.run([handlers, handler] { (handlers->*handler)(); });
-}
-
 void TForm1::Button1Click()
 {
-    dispatch(&editing::MainWindowHandlers::Button1Click);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::Button1Click);
 }
 
 void TForm1::ListBox1DblClick()
 {
-    dispatch(&editing::MainWindowHandlers::ListBox1DblClick);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::ListBox1DblClick);
 }
 
 void TForm1::Button3Click()
 {
-    dispatch(&editing::MainWindowHandlers::Button3Click);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::Button3Click);
 }
 
 void TForm1::FormActivate()
 {
-    dispatch(&editing::MainWindowHandlers::FormActivate);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::FormActivate);
 }
 
 void TForm1::RadioButton1Click()
 {
-    dispatch(&editing::MainWindowHandlers::RadioButton1Click);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::RadioButton1Click);
 }
 
 void TForm1::RadioButton2Click()
 {
-    dispatch(&editing::MainWindowHandlers::RadioButton2Click);
+    runner_.runMember(handlers_, &editing::MainWindowHandlers::RadioButton2Click);
 }
 
 } // namespace brimvale::ui

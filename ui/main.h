@@ -73,8 +73,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    template <typename Handler>
-    void dispatch(Handler handler);
 
     ConfigLines lines_;
     HandlerRunner& runner_;
