@@ -23,6 +23,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -155,11 +156,21 @@ TEST_P(ExitTest, ClosingTheMainWindowEndsTheProgramAndWritesNothing)
     testing::TempWorkingDir cwd;
     form1().lines().replace(8, "set username \"edited\"");
 
+    // Closed from inside the program's own event loop, as in the program:
+    // the loop must end by itself, with exit code 0. The guard only keeps a
+    // broken build from hanging the suite.
     const std::string way = GetParam();
-    if (way == "Выход")
-        click(form1().Button3);
-    else
-        form1().close();
+    QTimer::singleShot(0, form1().Button3, [this, way] {
+        if (way == "Выход")
+            click(form1().Button3);
+        else
+            form1().close();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
 
     EXPECT_FALSE(form1().isVisible());
     EXPECT_FALSE(form2().isVisible());
