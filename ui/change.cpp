@@ -3,12 +3,12 @@
 #include "editing/workflow.h"
 #include "ui/desktop_position.h"
 #include "ui/handler_runner.h"
+#include "ui/layout.h"
 #include "ui/one_line_edit.h"
 #include "ui/push_button.h"
 #include "ui/scale.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -28,22 +28,15 @@ TForm2::TForm2(QWidget* owner, HandlerRunner& runner, const QFont& font)
     const Scale scale = Scale::forFont(font);
     setFixedSize(scale(420), scale(132));
 
-    Label1 = new QLabel(QStringLiteral("Значение поля:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(scale(8), scale(24), QFontMetrics(font).horizontalAdvance(Label1->text()), scale(13));
+    Label1 = makeLabel(QStringLiteral("Значение поля:"), this, scale, 8, 24, QStringLiteral("Label1"));
 
-    Edit1 = new OneLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(scale.rect(8, 48, 401, 21));
+    Edit1 = place(new OneLineEdit(this), QStringLiteral("Edit1"), scale.rect(8, 48, 401, 21));
 
-    Button1 = new PushButton(QStringLiteral("Изменить"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(scale.rect(256, 96, 75, 25));
+    Button1 = place(new PushButton(QStringLiteral("Изменить"), this),
+                    QStringLiteral("Button1"), scale.rect(256, 96, 75, 25));
 
-    Button2 = new PushButton(QStringLiteral("Отмена"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(scale.rect(336, 96, 75, 25));
+    Button2 = place(new PushButton(QStringLiteral("Отмена"), this),
+                    QStringLiteral("Button2"), scale.rect(336, 96, 75, 25));
 
     setTabOrder(Edit1, Button1);
     setTabOrder(Button1, Button2);

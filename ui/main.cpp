@@ -3,6 +3,7 @@
 #include "editing/workflow.h"
 #include "ui/app_identity.h"
 #include "ui/handler_runner.h"
+#include "ui/layout.h"
 #include "ui/line_list_box.h"
 #include "ui/push_button.h"
 #include "ui/radio_button.h"
@@ -10,31 +11,12 @@
 #include "ui/window_font.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
 
 namespace brimvale::ui {
-
-namespace {
-
-// Labels size themselves to their text and are one text line high.
-QLabel* makeLabel(const QString& text, QWidget* parent, const Scale& scale, int left, int top, const QString& name,
-                  const QFont* ownFont = nullptr)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    if (ownFont)
-        label->setFont(*ownFont);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setGeometry(scale(left), scale(top), QFontMetrics(label->font()).horizontalAdvance(text), scale(13));
-    return label;
-}
-
-} // namespace
 
 TForm1::TForm1(HandlerRunner& runner, const QFont& font)
     : QWidget(nullptr,
@@ -66,36 +48,28 @@ TForm1::TForm1(HandlerRunner& runner, const QFont& font)
     // Tab "Конфиг".
     Label1 = makeLabel(QStringLiteral("Файл конфигурации:"), TabSheet1, scale, 8, 8, QStringLiteral("Label1"));
 
-    ListBox1 = new LineListBox(lines_, scale(13), TabSheet1);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(scale.rect(8, 32, 633, 305));
+    ListBox1 = place(new LineListBox(lines_, scale(13), TabSheet1),
+                     QStringLiteral("ListBox1"), scale.rect(8, 32, 633, 305));
 
-    Button1 = new PushButton(QStringLiteral("Создать Конфиг"), TabSheet1);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(scale.rect(160, 344, 129, 25));
+    Button1 = place(new PushButton(QStringLiteral("Создать Конфиг"), TabSheet1),
+                    QStringLiteral("Button1"), scale.rect(160, 344, 129, 25));
 
-    Button3 = new PushButton(QStringLiteral("Выход"), TabSheet1);
-    Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(scale.rect(160, 376, 129, 25));
+    Button3 = place(new PushButton(QStringLiteral("Выход"), TabSheet1),
+                    QStringLiteral("Button3"), scale.rect(160, 376, 129, 25));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Версия бота:"), TabSheet1);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(scale.rect(8, 344, 145, 57));
+    GroupBox1 = place(new QGroupBox(QStringLiteral("Версия бота:"), TabSheet1),
+                      QStringLiteral("GroupBox1"), scale.rect(8, 344, 145, 57));
 
-    RadioButton1 = new RadioButton(QStringLiteral("EggDrop 1.6.17"), GroupBox1);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton1->setGeometry(scale.rect(8, 16, 113, 17));
-    RadioButton2 = new RadioButton(QStringLiteral("WinDrop 1.6.17"), GroupBox1);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setGeometry(scale.rect(8, 32, 113, 17));
+    RadioButton1 = place(new RadioButton(QStringLiteral("EggDrop 1.6.17"), GroupBox1),
+                         QStringLiteral("RadioButton1"), scale.rect(8, 16, 113, 17));
+    RadioButton2 = place(new RadioButton(QStringLiteral("WinDrop 1.6.17"), GroupBox1),
+                         QStringLiteral("RadioButton2"), scale.rect(8, 32, 113, 17));
     // Checked before anything listens, so that no handler runs at start and
     // line 94 keeps the template's text.
     RadioButton1->setChecked(true);
 
     // Tab "О программе": texts only, nothing takes the focus.
-    GroupBox2 = new QGroupBox(TabSheet2);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(scale.rect(8, 8, 433, 177));
+    GroupBox2 = place(new QGroupBox(TabSheet2), QStringLiteral("GroupBox2"), scale.rect(8, 8, 433, 177));
     GroupBox2->setFocusPolicy(Qt::NoFocus);
     Label8 = makeLabel(QStringLiteral("Название: Brimvale"), GroupBox2, scale, 8, 24, QStringLiteral("Label8"));
     Label9 = makeLabel(QStringLiteral("Версия: 1.0.0.0"), GroupBox2, scale, 8, 40, QStringLiteral("Label9"));
